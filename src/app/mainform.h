@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/appcontext.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+namespace Ui {
+class TMainForm;
+}
+
+// The program's one window of work.
+class TMainForm final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `appDir` is the program's folder; `arguments` are the command-line arguments after the program name.
+    TMainForm(const QString& appDir, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const AppContext& context() const { return m_context; }
+    const QString& helpFile() const { return m_helpFile; }
+    // The open dialog's filter in the "description|patterns|..." form.
+    const QString& openDialogFilter() const { return m_openDialogFilter; }
+    bool sourceLoaded() const { return m_sourceLoaded; }
+
+    // Picture k of the Start and Cancel image list: 0-2 Start normal, hover, pressed; 3-5 Cancel.
+    const QPixmap& startPicture(int index) const { return m_iglStart.at(static_cast<std::size_t>(index)); }
+
+private:
+    void FormCreate(const QString& appDir);
+    void FillProfileList();
+    void sbtnHelpClick();
+
+    std::unique_ptr<Ui::TMainForm> m_ui;
+    AppContext m_context;
+    QStringList m_arguments;
+    QString m_helpFile;
+    QString m_openDialogFilter;
+    bool m_sourceLoaded = false;
+    std::array<QPixmap, 6> m_iglStart;
+};

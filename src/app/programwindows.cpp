@@ -1,0 +1,36 @@
+#include "app/programwindows.h"
+
+#include "about/aboutform.h"
+#include "app/mainform.h"
+#include "completion/countdownform.h"
+#include "prefs/settingform.h"
+#include "profiles/opsettingform.h"
+#include "profiles/sizeform.h"
+
+template <typename Window> Window* ProgramWindows::keep(std::unique_ptr<Window>& slot, std::unique_ptr<Window> window)
+{
+    slot = std::move(window);
+    m_creationOrder.push_back(slot.get());
+    return slot.get();
+}
+
+ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& arguments)
+{
+    TMainForm* main = keep(m_mainForm, std::make_unique<TMainForm>(appDir, arguments));
+    const AppContext& context = main->context();
+    keep(m_settingForm, std::make_unique<TSettingForm>(context, main));
+    keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
+    keep(m_aboutForm, std::make_unique<TAboutForm>(context, main));
+    keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main));
+    keep(m_sizeForm, std::make_unique<TSizeForm>(context, main));
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    m_sizeForm.reset();
+    m_opSettingForm.reset();
+    m_aboutForm.reset();
+    m_countDownForm.reset();
+    m_settingForm.reset();
+    m_mainForm.reset();
+}
