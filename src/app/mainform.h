@@ -33,9 +33,18 @@ public:
     const QPixmap& startPicture(int index) const { return m_iglStart.at(static_cast<std::size_t>(index)); }
 
 private:
+    // Start-up and chrome
     void FormCreate(const QString& appDir);
     void FillProfileList();
     void sbtnHelpClick();
+
+    // Output profiles
+
+    // Preferences
+
+    // Preview, range marking and source intake
+
+    // The split job
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     AppContext m_context;
@@ -44,4 +53,12 @@ private:
     QString m_openDialogFilter;
     bool m_sourceLoaded = false;
     std::array<QPixmap, 6> m_iglStart;
+
+    // Output profiles
+
+    // Preferences
+
+    // Preview, range marking and source intake
+
+    // The split job
 };
