@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One run of the encoder: the piece's source, start, length, the profile's switches and the output file.
+struct EncoderInvocation
+{
+    QString sourcePath;
+    QString startText;
+    QString lengthText;
+    QString switches; // each switch with its own leading blank; may be empty
+    QString outputPath;
+};
+
+// The command line as text: ' -y -i "source" -ss start -t length' + switches + ' "output"'. Shown and
+// compared, never parsed: the process gets EncoderArguments.
+QString EncoderCommand(const EncoderInvocation& invocation);
+
+// The same command line as an argument vector. The source and the output are one argument each whatever
+// characters they hold; the switch text is split by the Windows command-line rules.
+QStringList EncoderArguments(const EncoderInvocation& invocation);
