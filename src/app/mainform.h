@@ -32,11 +32,17 @@ public:
     // Picture k of the Start and Cancel image list: 0-2 Start normal, hover, pressed; 3-5 Cancel.
     const QPixmap& startPicture(int index) const { return m_iglStart.at(static_cast<std::size_t>(index)); }
 
+    // The About window that the toolbar's "About" button shows; it is created after this window.
+    void setAboutForm(QWidget* aboutForm) { m_aboutForm = aboutForm; }
+
 private:
     // Start-up and chrome
     void FormCreate(const QString& appDir);
     void FillProfileList();
     void sbtnHelpClick();
+
+    // About window
+    void sbtnAboutClick();
 
     // Output profiles
 
@@ -53,6 +59,9 @@ private:
     QString m_openDialogFilter;
     bool m_sourceLoaded = false;
     std::array<QPixmap, 6> m_iglStart;
+
+    // About window
+    QWidget* m_aboutForm = nullptr;
 
     // Output profiles
 

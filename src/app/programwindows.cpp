@@ -20,7 +20,7 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
     const AppContext& context = main->context();
     keep(m_settingForm, std::make_unique<TSettingForm>(context, main));
     keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
-    keep(m_aboutForm, std::make_unique<TAboutForm>(context, main));
+    main->setAboutForm(keep(m_aboutForm, std::make_unique<TAboutForm>(context, main)));
     keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main));
     keep(m_sizeForm, std::make_unique<TSizeForm>(context, main));
 }
