@@ -12,6 +12,8 @@
 namespace Ui {
 class TMainForm;
 }
+class TSettingForm;
+struct MainWindowControls;
 
 // The program's one window of work.
 class TMainForm final : public QWidget
@@ -41,7 +43,13 @@ private:
     // Output profiles
 
     // Preferences
+public:
+    // The Settings window, created after this one: the Settings button shows it and the close saves through it.
+    void attachSettingForm(TSettingForm* settingForm);
+    // The controls of this window that the Settings window selects, fills and copies to.
+    MainWindowControls preferenceControls() const;
 
+private:
     // Preview, range marking and source intake
 
     // The split job
@@ -57,6 +65,7 @@ private:
     // Output profiles
 
     // Preferences
+    TSettingForm* m_settingForm = nullptr;
 
     // Preview, range marking and source intake
 
