@@ -50,6 +50,7 @@ TMainForm::TMainForm(const QString& appDir, const QStringList& arguments, QWidge
     m_ui->imgCancel->setPixmap(m_iglStart[3]);
 
     connect(m_ui->sbtnHelp, &QToolButton::clicked, this, &TMainForm::sbtnHelpClick);
+    ConnectPreferences();
 
     FormCreate(appDir);
 }

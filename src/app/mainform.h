@@ -49,7 +49,15 @@ public:
     // The controls of this window that the Settings window selects, fills and copies to.
     MainWindowControls preferenceControls() const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void ConnectPreferences();
+    void sbtnSettingsClick();
+    void bbtnBrowseClick();
+    void FormClose();
+
     // Preview, range marking and source intake
 
     // The split job
