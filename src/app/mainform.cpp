@@ -51,6 +51,7 @@ TMainForm::TMainForm(const QString& appDir, const QStringList& arguments, QWidge
 
     connect(m_ui->sbtnHelp, &QToolButton::clicked, this, &TMainForm::sbtnHelpClick);
     connect(m_ui->sbtnAbout, &QToolButton::clicked, this, &TMainForm::sbtnAboutClick);
+    ConnectPreferences();
 
     FormCreate(appDir);
 }

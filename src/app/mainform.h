@@ -12,6 +12,8 @@
 namespace Ui {
 class TMainForm;
 }
+class TSettingForm;
+struct MainWindowControls;
 
 // The program's one window of work.
 class TMainForm final : public QWidget
@@ -47,6 +49,20 @@ private:
     // Output profiles
 
     // Preferences
+public:
+    // The Settings window, created after this one: the Settings button shows it and the close saves through it.
+    void attachSettingForm(TSettingForm* settingForm);
+    // The controls of this window that the Settings window selects, fills and copies to.
+    MainWindowControls preferenceControls() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectPreferences();
+    void sbtnSettingsClick();
+    void bbtnBrowseClick();
+    void FormClose();
 
     // Preview, range marking and source intake
 
@@ -66,6 +82,7 @@ private:
     // Output profiles
 
     // Preferences
+    TSettingForm* m_settingForm = nullptr;
 
     // Preview, range marking and source intake
 

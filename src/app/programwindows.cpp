@@ -18,7 +18,9 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
 {
     TMainForm* main = keep(m_mainForm, std::make_unique<TMainForm>(appDir, arguments));
     const AppContext& context = main->context();
-    keep(m_settingForm, std::make_unique<TSettingForm>(context, main));
+    TSettingForm* settings =
+        keep(m_settingForm, std::make_unique<TSettingForm>(context, main, main->preferenceControls()));
+    main->attachSettingForm(settings);
     keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
     main->setAboutForm(keep(m_aboutForm, std::make_unique<TAboutForm>(context, main)));
     keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main));
