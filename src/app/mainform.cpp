@@ -50,8 +50,10 @@ TMainForm::TMainForm(const QString& appDir, const QStringList& arguments, QWidge
     m_ui->imgCancel->setPixmap(m_iglStart[3]);
 
     connect(m_ui->sbtnHelp, &QToolButton::clicked, this, &TMainForm::sbtnHelpClick);
+    ConnectPreview();
 
     FormCreate(appDir);
+    TakeSourceAtStartup();
 }
 
 TMainForm::~TMainForm() = default;
