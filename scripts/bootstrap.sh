@@ -13,7 +13,7 @@ packages=(
   # the program at run time: encoder, media playback, fonts
   ffmpeg qt6-qpa-plugins libqt6multimedia6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
-  gstreamer1.0-libav fonts-dejavu-core
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav fonts-dejavu-core
 )
 
 missing=()

@@ -52,8 +52,10 @@ TMainForm::TMainForm(const QString& appDir, const QStringList& arguments, QWidge
     connect(m_ui->sbtnHelp, &QToolButton::clicked, this, &TMainForm::sbtnHelpClick);
     connect(m_ui->sbtnAbout, &QToolButton::clicked, this, &TMainForm::sbtnAboutClick);
     ConnectPreferences();
+    ConnectPreview();
 
     FormCreate(appDir);
+    TakeSourceAtStartup();
 }
 
 TMainForm::~TMainForm() = default;

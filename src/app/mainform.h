@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/appcontext.h"
+#include "preview/mediagraph.h"
 
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -65,6 +67,35 @@ private:
     void FormClose();
 
     // Preview, range marking and source intake
+public:
+    const MediaGraph& filterGraph() const { return *m_filterGraph; }
+    // The preview timer's tick; tmrPreview runs it once a second while a job runs.
+    void tmrPreviewTimer();
+
+private:
+    void ConnectPreview();
+    void TakeSourceAtStartup();
+    void LoadSource(const QString& path);
+    void ShowDurationLabels();
+    void sbtnOpenClick();
+    void sbtnPlayPreviewClick();
+    void sbtnPausePreviewClick();
+    void sbtnStopPreviewClick();
+    void tkbProgressTimer();
+    void sbtnSelStartClick();
+    void sbtnSelEndClick();
+    void sbtnEraseClick();
+    void edtStartExit();
+    void edtEndExit();
+    void SetRangeStart(double seconds);
+    void SetRangeEnd(double seconds);
+    void edtSectionQtyClick();
+    void PlaceStartMarker();
+    void PlaceEndMarker();
+    void StaggerEndMarker();
+    void ShowRangeLength(double lengthSeconds);
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
     // The split job
 
@@ -85,6 +116,11 @@ private:
     TSettingForm* m_settingForm = nullptr;
 
     // Preview, range marking and source intake
+    std::unique_ptr<MediaGraph> m_filterGraph;
+    QTimer* m_tmrPreview = nullptr;
+    // SplitState (0 idle, 1 running, 2 cancel requested) belongs to the split job; LoadSource ends by setting
+    // it to 0. The job takes this member over.
+    int m_splitState = 0;
 
     // The split job
 };
