@@ -39,7 +39,11 @@ private:
     void sbtnHelpClick();
 
     // Output profiles
+public:
+    // The names of the profile list, in its order.
+    QStringList profileNames() const;
 
+private:
     // Preferences
 
     // Preview, range marking and source intake

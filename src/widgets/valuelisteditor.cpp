@@ -39,7 +39,7 @@ public:
         QColor text = Qt::black;
         QColor background = palette.color(QPalette::Base);
         if (index.column() == 0) {
-            background = palette.color(QPalette::Button);
+            background = ValueListEditor::ButtonFace();
             if (current)
                 background = m_grid->HasInputFocus() ? kFocusBlue : palette.color(QPalette::Base);
         } else if (index.data(ValueListRows::ReadOnlyRole).toBool() && !isPickList(index)) {
@@ -162,6 +162,12 @@ void ValueListEditor::SetRows(ValueListRows* rows)
     }
 }
 
+QColor ValueListEditor::ButtonFace()
+{
+    // The application's colour: a style sheet that whitens the grid's own palette leaves it alone.
+    return QApplication::palette().color(QPalette::Button);
+}
+
 int ValueListEditor::CurrentRow() const
 {
     const QModelIndex current = currentIndex();
@@ -247,7 +253,7 @@ void ValueListEditor::paintBlankRow()
     const int nameWidth = m_rows ? columnWidth(0) : kNameWidth;
     const QRect name(0, 0, nameWidth - kLineWidth, kRowHeight);
     const QRect value(nameWidth, 0, viewport()->width() - nameWidth - kLineWidth, kRowHeight);
-    painter.fillRect(name, palette().color(QPalette::Button));
+    painter.fillRect(name, ButtonFace());
     painter.fillRect(value, palette().color(QPalette::Base));
     QStyleOptionViewItem option;
     initViewItemOption(&option);

@@ -25,6 +25,8 @@ public:
 
     // The row of the current cell; -1 when there is none.
     int CurrentRow() const;
+    // The colour of the name cells.
+    static QColor ButtonFace();
     // Holds the input focus itself or through the editor of a cell.
     bool HasInputFocus() const;
 

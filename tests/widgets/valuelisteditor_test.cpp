@@ -142,7 +142,7 @@ TEST_F(ValueListTest, DrawsReadOnlyValuesSilverAndNeverHighlightsTheValueColumn)
     grid.setCurrentIndex(value(2));
     const QImage unfocused = grid.grab().toImage();
     const QColor window = grid.palette().color(QPalette::Base);
-    const QColor buttonFace = grid.palette().color(QPalette::Button);
+    const QColor buttonFace = ValueListEditor::ButtonFace();
 
     // Row 2 is current: its value keeps the window colour and its silver text; its name cell, out of focus,
     // takes the window colour; the other names stay on the button face.
@@ -173,7 +173,7 @@ TEST(ValueListEditor, AnEmptyGridShowsOneBlankRowAndRowsAre18PixelsApart)
     grid.resize(362, 18);
     grid.show();
     const QImage blank = grid.grab().toImage();
-    EXPECT_EQ(blank.pixelColor(100, 8), grid.palette().color(QPalette::Button));
+    EXPECT_EQ(blank.pixelColor(100, 8), ValueListEditor::ButtonFace());
     EXPECT_EQ(blank.pixelColor(300, 8), grid.palette().color(QPalette::Base));
 
     rows.AppendRow("One", "");
