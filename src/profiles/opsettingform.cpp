@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "profiles/profilepath.h"
+#include "profiles/profileswitches.h"
 #include "profiles/videosize.h"
 #include "ui_opsettingform.h"
 #include "widgets/valuelisteditor.h"
@@ -75,6 +76,11 @@ ValueListEditor* TopSettingForm::grid(ProfileGrid which) const
         break;
     }
     return m_ui->vleAdvanced;
+}
+
+void TopSettingForm::BuildProfileSwitches(const QString& profilePath, QString& switchText) const
+{
+    ::BuildProfileSwitches(profilePath, m_model, switchText);
 }
 
 void TopSettingForm::LoadProfile(const QString& path)

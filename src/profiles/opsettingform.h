@@ -31,6 +31,9 @@ public:
 
     // The extension of the output files: "." and the "Type" of the profile last loaded; empty before.
     const QString& OutputExt() const { return m_model.OutputExt(); }
+    // Appends the switches of the profile at `profilePath`, with the choices the grids show now, to
+    // `switchText`. Throws ListIndexError when a chosen caption has no value.
+    void BuildProfileSwitches(const QString& profilePath, QString& switchText) const;
 
     // Fills the grids from the profile and fits their heights; throws as ProfileModel::LoadProfile does,
     // leaving the heights as they were.
