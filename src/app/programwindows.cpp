@@ -21,8 +21,11 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
     keep(m_settingForm, std::make_unique<TSettingForm>(context, main));
     keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
     keep(m_aboutForm, std::make_unique<TAboutForm>(context, main));
-    keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main, main->profileNames()));
-    keep(m_sizeForm, std::make_unique<TSizeForm>(context, main));
+    TopSettingForm* editor =
+        keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main, main->profileNames()));
+    TSizeForm* sizeForm =
+        keep(m_sizeForm, std::make_unique<TSizeForm>(context, main, editor->model().Rows(ProfileGrid::Video)));
+    QObject::connect(editor, &TopSettingForm::CustomSizeChosen, sizeForm, &QWidget::show);
 }
 
 ProgramWindows::~ProgramWindows()
