@@ -42,8 +42,17 @@ private:
 public:
     // The names of the profile list, in its order.
     QStringList profileNames() const;
+    // The profile editor, which this window keeps loaded with the profile of its own list; attached once at
+    // start-up, which also connects the list and the "Detail" button.
+    void attachProfileEditor(class TopSettingForm* editor);
+    class TopSettingForm* profileEditor() const { return m_opSettingForm; }
 
 private:
+    void cmbProfileChange();
+    void BitBtn1Click();
+    // FormShow: the first showing loads the chosen profile into the editor.
+    void showEvent(QShowEvent* event) override;
+
     // Preferences
 
     // Preview, range marking and source intake
@@ -59,6 +68,8 @@ private:
     std::array<QPixmap, 6> m_iglStart;
 
     // Output profiles
+    class TopSettingForm* m_opSettingForm = nullptr;
+    bool m_shown = false;
 
     // Preferences
 

@@ -26,6 +26,7 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
     TSizeForm* sizeForm =
         keep(m_sizeForm, std::make_unique<TSizeForm>(context, main, editor->model().Rows(ProfileGrid::Video)));
     QObject::connect(editor, &TopSettingForm::CustomSizeChosen, sizeForm, &QWidget::show);
+    main->attachProfileEditor(editor);
 }
 
 ProgramWindows::~ProgramWindows()
