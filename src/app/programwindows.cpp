@@ -25,7 +25,11 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
         keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main, main->profileNames()));
     TSizeForm* sizeForm =
         keep(m_sizeForm, std::make_unique<TSizeForm>(context, main, editor->model().Rows(ProfileGrid::Video)));
-    QObject::connect(editor, &TopSettingForm::CustomSizeChosen, sizeForm, &QWidget::show);
+    QObject::connect(editor, &TopSettingForm::CustomSizeChosen, sizeForm, [sizeForm] {
+        sizeForm->show();
+        sizeForm->raise();
+        sizeForm->activateWindow();
+    });
     main->attachProfileEditor(editor);
 }
 
