@@ -1,4 +1,5 @@
 #include "profiles/commalist.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

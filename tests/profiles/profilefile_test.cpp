@@ -1,5 +1,6 @@
 #include "profiles/profilefile.h"
 #include "profiles/profilepath.h"
+#include "qtprinters.h"
 #include "support/tempprogramdir.h"
 
 #include <gtest/gtest.h>
