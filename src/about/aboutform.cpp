@@ -1,6 +1,7 @@
 #include "about/aboutform.h"
 
 #include "about/makerinfo.h"
+#include "platform/ownedwindow.h"
 #include "platform/shell.h"
 #include "ui_aboutform.h"
 
@@ -23,13 +24,13 @@ void placeAfter(QLabel* link, const QLabel* text)
 } // namespace
 
 TAboutForm::TAboutForm(const AppContext& context, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_context(context), m_mainWindow(mainWindow), m_ui(std::make_unique<Ui::TAboutForm>())
+    : QDialog(nullptr, OwnedWindow::kFlags), m_context(context), m_mainWindow(mainWindow),
+      m_ui(std::make_unique<Ui::TAboutForm>())
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("AboutForm"));
     setFixedSize(size());
+    new OwnedWindow(this, mainWindow);
 
     connect(m_ui->btnOK, &QPushButton::clicked, this, &TAboutForm::btnOKClick);
     for (QLabel* link : {m_ui->labWebsite, m_ui->labMore, m_ui->Label8, m_ui->Label9, m_ui->Label10})
@@ -100,8 +101,6 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event)
 void TAboutForm::FormShow()
 {
     m_mainWindow->setEnabled(false);
-    // Disabling the main window disables its child windows too; this one must stay usable.
-    setEnabled(true);
 }
 
 void TAboutForm::FormClose()

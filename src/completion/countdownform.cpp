@@ -1,5 +1,6 @@
 #include "completion/countdownform.h"
 
+#include "platform/ownedwindow.h"
 #include "platform/powercontrol.h"
 #include "ui_countdownform.h"
 
@@ -15,14 +16,13 @@ constexpr int kTickMilliseconds = 1000;
 
 // The shared context is not needed here; the window takes it like every other secondary window.
 TCountDownForm::TCountDownForm(const AppContext& /*context*/, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_ui(std::make_unique<Ui::TCountDownForm>()), m_tmrCountdown(new QTimer(this)),
-      m_returnToIdle([this] { m_mainWindow->setEnabled(true); })
+    : QDialog(nullptr, OwnedWindow::kFlags), m_mainWindow(mainWindow), m_ui(std::make_unique<Ui::TCountDownForm>()),
+      m_tmrCountdown(new QTimer(this)), m_returnToIdle([this] { m_mainWindow->setEnabled(true); })
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("CountDownForm"));
     setFixedSize(size());
+    new OwnedWindow(this, mainWindow);
 
     m_tmrCountdown->setObjectName(QStringLiteral("tmrCountdown"));
     m_tmrCountdown->setInterval(kTickMilliseconds);
@@ -62,8 +62,6 @@ void TCountDownForm::hideEvent(QHideEvent* event)
 void TCountDownForm::FormShow()
 {
     m_mainWindow->setEnabled(false);
-    // Disabling the main window disables its child windows too; this one must stay usable.
-    setEnabled(true);
     m_countdown.restart();
     m_ui->labMessage->setText(m_countdown.message());
     m_tmrCountdown->start();

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "platform/ownedwindow.h"
 #include "prefs/browseforfolder.h"
 #include "prefs/preferences.h"
 #include "ui_settingform.h"
@@ -12,20 +13,15 @@
 #include <QHideEvent>
 #include <QLineEdit>
 #include <QShowEvent>
-#include <QWindow>
 
-// No parent widget: disabling the main window while this one is shown would disable its child windows too.
-// The main window still owns it as a window, and its closing alone ends the program.
 TSettingForm::TSettingForm(const AppContext& context, QWidget* mainWindow, const MainWindowControls& mainControls)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_context(context), m_mainWindow(mainWindow), m_mainControls(mainControls),
+    : QDialog(nullptr, OwnedWindow::kFlags), m_context(context), m_mainWindow(mainWindow), m_mainControls(mainControls),
       m_ui(std::make_unique<Ui::TSettingForm>())
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("SettingForm"));
     setFixedSize(size());
-    setAttribute(Qt::WA_QuitOnClose, false);
+    new OwnedWindow(this, mainWindow);
 
     connect(m_ui->btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
@@ -106,9 +102,6 @@ void TSettingForm::FormCreate()
 
 void TSettingForm::FormShow()
 {
-    if (QWindow* own = windowHandle())
-        own->setTransientParent(m_mainWindow->windowHandle());
-    move(m_mainWindow->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     m_mainWindow->setEnabled(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/ownedwindow.h"
 #include "profiles/profilepath.h"
 #include "profiles/profileswitches.h"
 #include "profiles/videosize.h"
@@ -9,7 +10,6 @@
 #include "widgets/valuelisteditor.h"
 
 #include <QShowEvent>
-#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -32,14 +32,14 @@ void setGridHeight(ValueListEditor* grid, int height)
 } // namespace
 
 TopSettingForm::TopSettingForm(const AppContext& context, QWidget* mainWindow, const QStringList& profileNames)
-    // Not a child of the main window: disabling that one (the size dialog does) must leave this one usable.
-    : QDialog(nullptr), m_context(context), m_mainWindow(mainWindow), m_ui(std::make_unique<Ui::TopSettingForm>()),
+    : QDialog(nullptr, OwnedWindow::kFlags), m_context(context), m_mainWindow(mainWindow),
+      m_ui(std::make_unique<Ui::TopSettingForm>()),
       m_saveDialog1(QStringLiteral("Profiles (*.apf)"), QStringLiteral(".apf"))
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("opSettingForm"));
     setFixedSize(size());
-    setAttribute(Qt::WA_QuitOnClose, false);
+    new OwnedWindow(this, mainWindow);
 
     m_ui->cmbProfile->addItems(profileNames);
     m_ui->cmbProfile->setCurrentIndex(-1);
@@ -174,14 +174,4 @@ void TopSettingForm::vleVideoStringsChange()
     if (row >= 0 && row < video->Rows()->RowCount() && video->Rows()->Name(row) == kVideoSizeRow &&
         video->Rows()->Value(row) == kCustomSize)
         Q_EMIT CustomSizeChosen();
-}
-
-void TopSettingForm::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous() && m_mainWindow) {
-        move(m_mainWindow->frameGeometry().center() - rect().center());
-        if (windowHandle() && m_mainWindow->windowHandle())
-            windowHandle()->setTransientParent(m_mainWindow->windowHandle());
-    }
-    QDialog::showEvent(event);
 }

@@ -50,9 +50,6 @@ Q_SIGNALS:
     // The user chose "Custom Size" for "Video Size": the size dialog is to ask for it.
     void CustomSizeChosen();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void Button1Click();
     void Button2Click();

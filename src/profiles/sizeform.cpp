@@ -2,22 +2,21 @@
 
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
+#include "platform/ownedwindow.h"
 #include "profiles/videosize.h"
 #include "ui_sizeform.h"
 #include "widgets/valuelistrows.h"
 
 #include <QShowEvent>
-#include <QWindow>
 
 TSizeForm::TSizeForm(const AppContext& context, QWidget* mainWindow, ValueListRows& videoRows)
-    // Not a child of the main window, which it disables while it shows.
-    : QDialog(nullptr), m_context(context), m_mainWindow(mainWindow), m_videoRows(videoRows),
+    : QDialog(nullptr, OwnedWindow::kFlags), m_context(context), m_mainWindow(mainWindow), m_videoRows(videoRows),
       m_ui(std::make_unique<Ui::TSizeForm>())
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("SizeForm"));
     setFixedSize(size());
-    setAttribute(Qt::WA_QuitOnClose, false);
+    new OwnedWindow(this, mainWindow);
 
     connect(m_ui->btnOK, &QPushButton::clicked, this, &TSizeForm::btnOKClick);
     connect(m_ui->btnCancel, &QPushButton::clicked, this, &TSizeForm::btnCancelClick);
@@ -34,12 +33,8 @@ void TSizeForm::showEvent(QShowEvent* event)
 
 void TSizeForm::FormShow()
 {
-    if (!m_mainWindow)
-        return;
-    move(m_mainWindow->frameGeometry().center() - rect().center());
-    if (windowHandle() && m_mainWindow->windowHandle())
-        windowHandle()->setTransientParent(m_mainWindow->windowHandle());
-    m_mainWindow->setEnabled(false);
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(false);
 }
 
 void TSizeForm::btnOKClick()
