@@ -33,7 +33,7 @@ QList<Result> resultsOf(const QList<PieceReport>& pieces)
 TEST(SplitJob, RunsTheSectionsInOrderWithLabelsProgressAndArguments)
 {
     SplitJobRig rig;
-    rig.writeFakeEncoder(kHalfwayEncoder);
+    rig.encoder.write(kHalfwayEncoder);
     const QString switches = " -c:v libx264 -metadata \"title=a b\"";
     rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::EqualSections, "3"), switches);
     EXPECT_EQ(rig.job->SplitState(), SplitJob::Running);
@@ -42,10 +42,10 @@ TEST(SplitJob, RunsTheSectionsInOrderWithLabelsProgressAndArguments)
     EXPECT_EQ(rig.end->kind, Kind::Completed);
     EXPECT_TRUE(rig.end->failedPieces.isEmpty());
     EXPECT_EQ(rig.job->SplitState(), SplitJob::Idle);
-    EXPECT_EQ(rig.runs(), 3);
+    EXPECT_EQ(rig.encoder.runs(), 3);
     const QString clip2 = rig.outputDir + "/a_Clip2.mp4";
-    EXPECT_EQ(rig.arguments(2), QStringList({"-y", "-i", rig.sourcePath, "-ss", "5", "-t", "5", "-c:v", "libx264",
-                                             "-metadata", "title=a b", clip2}));
+    EXPECT_EQ(rig.encoder.arguments(2), QStringList({"-y", "-i", rig.sourcePath, "-ss", "5", "-t", "5", "-c:v",
+                                                     "libx264", "-metadata", "title=a b", clip2}));
     EXPECT_EQ(rig.job->encoderCommand(),
               EncoderCommand({rig.sourcePath, "10", "5", switches, rig.outputDir + "/a_Clip3.mp4"}));
     EXPECT_EQ(rig.started, (QList<std::pair<int, QString>>{
@@ -62,7 +62,7 @@ TEST(SplitJob, ParsesTheOutputInChunksOfAtMost4095Bytes)
 {
     SplitJobRig rig;
     // One write: a first chunk of exactly 4095 bytes that says 1 second, then a line that says 2.5.
-    rig.writeFakeEncoder("printf 'time=1.00 %4085stime=2.50 x\\n' ''\nprintf 'data' > \"$output\"");
+    rig.encoder.write("printf 'time=1.00 %4085stime=2.50 x\\n' ''\nprintf 'data' > \"$output\"");
     rig.start(rig.plan("00:00:00", "00:00:05", SplitMode::OneClip));
     ASSERT_TRUE(rig.waitForEnd());
     EXPECT_EQ(rig.progress, (QList<std::pair<int, int>>{{20, 20}, {50, 50}}));
@@ -75,12 +75,12 @@ TEST(SplitJob, HandsOverOddFileNamesAsOneArgumentEach)
     rig.program.writeFile("in put/-a \"b\" 'c' $d.mp4", "video");
     rig.outputDir = rig.program.path("out put");
     rig.program.makeFolder("out put");
-    rig.writeFakeEncoder(kHalfwayEncoder);
+    rig.encoder.write(kHalfwayEncoder);
     rig.start(rig.plan("00:00:05", "00:00:15", SplitMode::OneClip), " -b 800k");
     ASSERT_TRUE(rig.waitForEnd());
 
     const QString output = rig.outputDir + "/-a \"b\" 'c' $d_Clip1.mp4";
-    EXPECT_EQ(rig.arguments(1),
+    EXPECT_EQ(rig.encoder.arguments(1),
               QStringList({"-y", "-i", rig.sourcePath, "-ss", "5", "-t", "10", "-b", "800k", output}));
     EXPECT_TRUE(QFileInfo(output).isFile());
     EXPECT_EQ(rig.started, (QList<std::pair<int, QString>>{{1, "Splitting: -a \"b\" 'c' $d.mp4"}}));
@@ -125,7 +125,7 @@ TEST(SplitJob, AsksBeforeOverwritingAndActsOnTheAnswer)
     };
     for (const auto& c : cases) {
         SplitJobRig rig;
-        rig.writeFakeEncoder(kHalfwayEncoder);
+        rig.encoder.write(kHalfwayEncoder);
         rig.program.writeFile(QStringLiteral("out/") + c.existing, "old");
         rig.host.overwritePreference = c.preference;
         rig.host.answers = c.answers;
@@ -136,7 +136,7 @@ TEST(SplitJob, AsksBeforeOverwritingAndActsOnTheAnswer)
         if (c.questions > 0) {
             EXPECT_EQ(rig.host.questions.front(), rig.outputDir + "/" + c.existing) << c.what;
         }
-        EXPECT_EQ(rig.runs(), c.runs) << c.what;
+        EXPECT_EQ(rig.encoder.runs(), c.runs) << c.what;
         EXPECT_EQ(resultsOf(rig.pieces), c.results) << c.what;
         EXPECT_EQ(rig.end->kind, c.end) << c.what;
         EXPECT_TRUE(rig.end->failedPieces.isEmpty()) << c.what;
@@ -147,7 +147,7 @@ TEST(SplitJob, AsksBeforeOverwritingAndActsOnTheAnswer)
 TEST(SplitJob, ReadsTheModeAndTheExtensionAgainForEveryPiece)
 {
     SplitJobRig rig;
-    rig.writeFakeEncoder(kHalfwayEncoder);
+    rig.encoder.write(kHalfwayEncoder);
     const SplitPlan plan = rig.plan("00:00:00", "00:00:10", SplitMode::EqualSections, "2");
     QObject::connect(rig.job.get(), &SplitJob::pieceStarted, rig.job.get(), [&rig](int n) {
         if (n == 1) {
@@ -158,10 +158,10 @@ TEST(SplitJob, ReadsTheModeAndTheExtensionAgainForEveryPiece)
     rig.start(plan);
     ASSERT_TRUE(rig.waitForEnd());
 
-    EXPECT_EQ(rig.arguments(1).mid(3, 4), QStringList({"-ss", "0", "-t", "5"}));
-    EXPECT_EQ(rig.arguments(1).last(), rig.outputDir + "/a_Clip1.mp4");
-    EXPECT_EQ(rig.arguments(2).mid(3, 4), QStringList({"-ss", "0", "-t", "10"}));
-    EXPECT_EQ(rig.arguments(2).last(), rig.outputDir + "/a_Clip2.mkv");
+    EXPECT_EQ(rig.encoder.arguments(1).mid(3, 4), QStringList({"-ss", "0", "-t", "5"}));
+    EXPECT_EQ(rig.encoder.arguments(1).last(), rig.outputDir + "/a_Clip1.mp4");
+    EXPECT_EQ(rig.encoder.arguments(2).mid(3, 4), QStringList({"-ss", "0", "-t", "10"}));
+    EXPECT_EQ(rig.encoder.arguments(2).last(), rig.outputDir + "/a_Clip2.mkv");
     EXPECT_EQ(rig.started.last(), (std::pair<int, QString>{2, "Splitting: a.mp4"}));
 }
 
@@ -169,23 +169,23 @@ TEST(SplitJob, EndsAtOnceWhenThereIsNoPiece)
 {
     for (const char* sections : {"0", "-2"}) {
         SplitJobRig rig;
-        rig.writeFakeEncoder(kHalfwayEncoder);
+        rig.encoder.write(kHalfwayEncoder);
         rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::EqualSections, sections));
         ASSERT_TRUE(rig.end.has_value()) << sections;
         EXPECT_EQ(rig.end->kind, Kind::Completed) << sections;
         EXPECT_EQ(rig.job->SplitState(), SplitJob::Idle) << sections;
         EXPECT_TRUE(rig.started.isEmpty()) << sections;
-        EXPECT_EQ(rig.runs(), 0) << sections;
+        EXPECT_EQ(rig.encoder.runs(), 0) << sections;
     }
 }
 
 TEST(SplitJob, CancelEndsASilentEncoderAtOnceAndLeavesNoProcess)
 {
     SplitJobRig rig;
-    rig.writeFakeEncoder(kSilentEncoder);
+    rig.encoder.write(kSilentEncoder);
     rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::EqualSections, "3"));
     ASSERT_TRUE(rig.waitForProgress());
-    const qint64 pid = rig.pid(1);
+    const qint64 pid = rig.encoder.pid(1);
     ASSERT_TRUE(ProcessAlive(pid));
 
     QElapsedTimer clock;
@@ -199,17 +199,17 @@ TEST(SplitJob, CancelEndsASilentEncoderAtOnceAndLeavesNoProcess)
     EXPECT_TRUE(rig.end->failedPieces.isEmpty());
     EXPECT_EQ(resultsOf(rig.pieces), QList<Result>{Result::Cancelled});
     EXPECT_EQ(rig.job->SplitState(), SplitJob::Idle);
-    EXPECT_EQ(rig.runs(), 1);
+    EXPECT_EQ(rig.encoder.runs(), 1);
     EXPECT_FALSE(ProcessAlive(pid));
 }
 
 TEST(SplitJob, KillsAnEncoderThatIgnoresTheRequestToEnd)
 {
     SplitJobRig rig;
-    rig.writeFakeEncoder("trap '' TERM\n" + kSilentEncoder);
+    rig.encoder.write("trap '' TERM\n" + kSilentEncoder);
     rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::OneClip));
     ASSERT_TRUE(rig.waitForProgress());
-    const qint64 pid = rig.pid(1);
+    const qint64 pid = rig.encoder.pid(1);
 
     rig.job->cancel();
     QTest::qWait(0);
@@ -225,10 +225,10 @@ TEST(SplitJob, KillsAnEncoderThatIgnoresTheRequestToEnd)
 TEST(SplitJob, DestroyedWhileTheEncoderRunsLeavesNoProcess)
 {
     SplitJobRig rig;
-    rig.writeFakeEncoder(kSilentEncoder);
+    rig.encoder.write(kSilentEncoder);
     rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::OneClip));
     ASSERT_TRUE(rig.waitForProgress());
-    const qint64 pid = rig.pid(1);
+    const qint64 pid = rig.encoder.pid(1);
     ASSERT_TRUE(ProcessAlive(pid));
 
     rig.job->cancel();
@@ -239,16 +239,16 @@ TEST(SplitJob, DestroyedWhileTheEncoderRunsLeavesNoProcess)
 TEST(SplitJob, GoesOnAfterAFailedPieceAndReportsItWithTheEncodersLastLines)
 {
     SplitJobRig rig;
-    rig.writeFakeEncoder("if [ \"$run\" = 2 ]; then\n"
-                         "  i=1; while [ $i -le 40 ]; do echo \"noise line $i\"; i=$((i + 1)); done\n"
-                         "  printf 'Error opening output file\\r\\n'\n"
-                         "  exit 1\n"
-                         "fi\n" +
-                         kHalfwayEncoder);
+    rig.encoder.write("if [ \"$run\" = 2 ]; then\n"
+                      "  i=1; while [ $i -le 40 ]; do echo \"noise line $i\"; i=$((i + 1)); done\n"
+                      "  printf 'Error opening output file\\r\\n'\n"
+                      "  exit 1\n"
+                      "fi\n" +
+                      kHalfwayEncoder);
     rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::EqualSections, "3"));
     ASSERT_TRUE(rig.waitForEnd());
 
-    EXPECT_EQ(rig.runs(), 3);
+    EXPECT_EQ(rig.encoder.runs(), 3);
     EXPECT_EQ(resultsOf(rig.pieces), (QList<Result>{Result::Written, Result::Failed, Result::Written}));
     EXPECT_TRUE(QFileInfo(rig.outputDir + "/a_Clip1.mp4").isFile());
     EXPECT_TRUE(QFileInfo(rig.outputDir + "/a_Clip3.mp4").isFile());
@@ -285,7 +285,7 @@ TEST(SplitJob, CountsAPieceFailedUnlessTheEncoderEndedWellWithOutput)
     };
     for (const auto& c : cases) {
         SplitJobRig rig;
-        rig.writeFakeEncoder(c.body);
+        rig.encoder.write(c.body);
         rig.start(rig.plan("00:00:00", "00:00:15", SplitMode::OneClip));
         ASSERT_TRUE(rig.waitForEnd()) << c.body;
         ASSERT_EQ(rig.pieces.size(), 1) << c.body;

@@ -1,11 +1,7 @@
 #include "splitjobrig.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
-#include <cerrno>
 #include <gtest/gtest.h>
-#include <signal.h>
 
 bool ScriptedHost::confirmOverwrite(const QString& outputPath)
 {
@@ -37,43 +33,6 @@ SplitJobRig::SplitJobRig()
     QObject::connect(job.get(), &SplitJob::pieceEnded, job.get(),
                      [this](const PieceReport& report) { pieces.append(report); });
     QObject::connect(job.get(), &SplitJob::ended, job.get(), [this](const SplitJobEnd& e) { end = e; });
-}
-
-void SplitJobRig::writeFakeEncoder(const QByteArray& body) const
-{
-    const QByteArray script = "#!/bin/sh\n"
-                              "dir=$(dirname \"$0\")\n"
-                              "run=$(( $(cat \"$dir/runs\" 2>/dev/null || echo 0) + 1 ))\n"
-                              "echo \"$run\" > \"$dir/runs\"\n"
-                              "printf '%s\\n' \"$@\" > \"$dir/args$run.txt\"\n"
-                              "echo $$ > \"$dir/pid$run\"\n"
-                              "for output in \"$@\"; do :; done\n" +
-                              body + "\n";
-    program.writeFile("wmaspi.dll", script);
-    QFile::setPermissions(program.path("wmaspi.dll"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser);
-}
-
-int SplitJobRig::runs() const
-{
-    QFile file(program.path("runs"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
-}
-
-QStringList SplitJobRig::arguments(int run) const
-{
-    QFile file(program.path(QStringLiteral("args%1.txt").arg(run)));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    text.chop(1); // the newline after the last argument
-    return text.split(QLatin1Char('\n'));
-}
-
-qint64 SplitJobRig::pid(int run) const
-{
-    QFile file(program.path(QStringLiteral("pid%1").arg(run)));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
 }
 
 SplitPlan SplitJobRig::plan(const char* start, const char* end, SplitMode mode, const char* sections)
@@ -109,9 +68,4 @@ bool SplitJobRig::waitForEnd(int timeoutMs) const
 bool SplitJobRig::waitForProgress(int timeoutMs) const
 {
     return QTest::qWaitFor([this] { return !progress.isEmpty(); }, timeoutMs);
-}
-
-bool ProcessAlive(qint64 pid)
-{
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }

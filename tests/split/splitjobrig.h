@@ -4,6 +4,7 @@
 #include "split/splitjob.h"
 #include "split/splitjobhost.h"
 #include "split/splitplan.h"
+#include "support/fakeencoder.h"
 #include "support/tempprogramdir.h"
 
 #include <QByteArray>
@@ -38,13 +39,6 @@ class SplitJobRig final
 public:
     SplitJobRig();
 
-    // Writes wmaspi.dll as a shell script. It keeps its arguments in argsN.txt and its pid in pidN (N
-    // counting the runs), then runs `body` with $run = N and $output = its last argument.
-    void writeFakeEncoder(const QByteArray& body) const;
-    int runs() const;
-    QStringList arguments(int run) const;
-    qint64 pid(int run) const;
-
     // A plan over the source (one hour long) and the output folder; the host reports its mode.
     SplitPlan plan(const char* start, const char* end, SplitMode mode, const char* sections = "1");
     void start(const SplitPlan& plan, const QString& switches = {});
@@ -56,6 +50,7 @@ public:
     QString outputDir;
 
     TempProgramDir program;
+    FakeEncoder encoder{program};
     ScriptedHost host;
     AppContext context;
     std::unique_ptr<SplitJob> job;
@@ -65,6 +60,3 @@ public:
     QList<PieceReport> pieces;
     std::optional<SplitJobEnd> end;
 };
-
-// True while a process with this id exists.
-bool ProcessAlive(qint64 pid);
