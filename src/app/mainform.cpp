@@ -53,6 +53,7 @@ TMainForm::TMainForm(const QString& appDir, const QStringList& arguments, QWidge
     connect(m_ui->sbtnAbout, &QToolButton::clicked, this, &TMainForm::sbtnAboutClick);
     ConnectPreferences();
     ConnectPreview();
+    ConnectJob();
 
     FormCreate(appDir);
     TakeSourceAtStartup();

@@ -2,6 +2,9 @@
 
 #include "platform/appcontext.h"
 #include "preview/mediagraph.h"
+#include "split/processclock.h"
+#include "split/splitjob.h"
+#include "split/splitjobhost.h"
 
 #include <QPixmap>
 #include <QString>
@@ -15,10 +18,13 @@ namespace Ui {
 class TMainForm;
 }
 class TSettingForm;
+class TCountDownForm;
+class QLabel;
+struct SplitJobEnd;
 struct MainWindowControls;
 
 // The program's one window of work.
-class TMainForm final : public QWidget
+class TMainForm final : public QWidget, private SplitJobHost
 {
     Q_OBJECT
 
@@ -111,6 +117,38 @@ private:
     void dropEvent(QDropEvent* event) override;
 
     // The split job
+public:
+    // 0 idle, 1 running, 2 cancel requested.
+    int SplitState() const;
+    // The countdown window that a finished job hands over to; created after this window.
+    void setCountDownForm(TCountDownForm* countDownForm) { m_countDownForm = countDownForm; }
+    void EnterRunningState();
+    void ReturnToIdle();
+    // The process clock's tick, once a second while a job runs.
+    void tmrProcessTimer();
+    const SplitJob& job() const { return *m_job; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectJob();
+    void imgStartClick();
+    void imgCancelClick();
+    void RunSplitJob(const QString& profilePath, const QString& switches);
+    bool FormCloseQuery();
+    void drawPicture(QLabel* picture, int tag, int index);
+    void ResetImageButtons();
+    QList<QWidget*> previewAndRangeControls() const;
+    void jobPieceStarted(int number, const QString& processingLabel);
+    void jobProgressChanged(int currentPosition, int totalPosition);
+    void jobEnded(const SplitJobEnd& end);
+    void completeJob(const SplitJobEnd& end);
+    // What the running job reads from this window.
+    SplitMode currentMode() const override;
+    QString outputExt() const override;
+    bool overwriteWithoutAsking() const override;
+    bool confirmOverwrite(const QString& outputPath) override;
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     AppContext m_context;
@@ -133,9 +171,10 @@ private:
     // Preview, range marking and source intake
     std::unique_ptr<MediaGraph> m_filterGraph;
     QTimer* m_tmrPreview = nullptr;
-    // SplitState (0 idle, 1 running, 2 cancel requested) belongs to the split job; LoadSource ends by setting
-    // it to 0. The job takes this member over.
-    int m_splitState = 0;
 
     // The split job
+    std::unique_ptr<SplitJob> m_job;
+    QTimer m_tmrProcess;
+    ProcessClock m_processClock;
+    TCountDownForm* m_countDownForm = nullptr;
 };

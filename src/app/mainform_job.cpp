@@ -35,7 +35,7 @@ int tagOf(const QWidget* picture)
 
 void TMainForm::ConnectJob()
 {
-    m_job = std::make_unique<SplitJob>(m_context, *this, this);
+    m_job = std::make_unique<SplitJob>(m_context, static_cast<SplitJobHost&>(*this));
     connect(m_job.get(), &SplitJob::pieceStarted, this, &TMainForm::jobPieceStarted);
     connect(m_job.get(), &SplitJob::progressChanged, this, &TMainForm::jobProgressChanged);
     connect(m_job.get(), &SplitJob::pieceEnded, this, [this] { m_ui->pgbCurrent->setValue(0); });
@@ -50,7 +50,8 @@ void TMainForm::ConnectJob()
         picture->installEventFilter(this);
     }
     // Moving over the surroundings brings both pictures back to normal.
-    for (QWidget* surrounding : {m_ui->panLeft, m_ui->panRight, m_ui->panProgress, static_cast<QWidget*>(m_ui->Image4)}) {
+    for (QWidget* surrounding :
+         {m_ui->panLeft, m_ui->panRight, m_ui->panProgress, static_cast<QWidget*>(m_ui->Image4)}) {
         surrounding->setMouseTracking(true);
         surrounding->installEventFilter(this);
     }
@@ -130,7 +131,7 @@ void TMainForm::RunSplitJob(const QString& profilePath, const QString& switches)
     inputs.sectionText = m_ui->edtSectionQty->text();
     inputs.profilePath = profilePath;
     inputs.outputDir = m_ui->edtOutputDir->text();
-    inputs.durationMs = mediaDurationMs();
+    inputs.durationMs = m_filterGraph->duration();
 
     std::variant<SplitPlan, SplitRefusal> made = SplitPlan::Make(inputs);
     if (const auto* refusal = std::get_if<SplitRefusal>(&made)) {
@@ -146,9 +147,9 @@ void TMainForm::RunSplitJob(const QString& profilePath, const QString& switches)
 
 void TMainForm::EnterRunningState()
 {
-    stopPreview();
+    m_filterGraph->stop();
     m_processClock.reset();
-    startPreviewTimer();
+    m_tmrPreview->start();
     m_tmrProcess.start();
     for (QWidget* control : previewAndRangeControls())
         control->setEnabled(false);
@@ -168,7 +169,7 @@ void TMainForm::EnterRunningState()
 
 void TMainForm::ReturnToIdle()
 {
-    stopPreviewTimer();
+    m_tmrPreview->stop();
     m_tmrProcess.stop();
     for (QWidget* control : previewAndRangeControls())
         control->setEnabled(true);
@@ -244,7 +245,7 @@ void TMainForm::jobEnded(const SplitJobEnd& end)
 
 void TMainForm::completeJob(const SplitJobEnd& end)
 {
-    stopPreviewTimer();
+    m_tmrPreview->stop();
     m_tmrProcess.stop();
     // A failed piece is reported in place of the success, and no countdown follows.
     if (!end.failedPieces.isEmpty()) {
@@ -256,7 +257,8 @@ void TMainForm::completeJob(const SplitJobEnd& end)
         m_countDownForm->startCountdown(m_settingForm->turnOff() ? CountdownMode::PowerOff : CountdownMode::Exit);
         return;
     }
-    Dialogs::instance().inform(this, QStringLiteral("Completed"), QStringLiteral("Splitting is completed successfully."));
+    Dialogs::instance().inform(this, QStringLiteral("Completed"),
+                               QStringLiteral("Splitting is completed successfully."));
     if (m_settingForm && m_settingForm->openDir())
         Shell::instance().open(m_ui->edtOutputDir->text());
     ReturnToIdle();

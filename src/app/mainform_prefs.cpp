@@ -18,6 +18,10 @@ MainWindowControls TMainForm::preferenceControls() const
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QWidget::closeEvent(event);
 }

@@ -97,7 +97,6 @@ void TMainForm::LoadSource(const QString& path)
     m_ui->edtEnd->setText(kZeroTimeCode);
     m_ui->labLength->hide();
     m_filterGraph->showVideo();
-    m_splitState = 0;
 }
 
 void TMainForm::ShowDurationLabels()

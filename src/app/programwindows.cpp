@@ -21,7 +21,9 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
     TSettingForm* settings =
         keep(m_settingForm, std::make_unique<TSettingForm>(context, main, main->preferenceControls()));
     main->attachSettingForm(settings);
-    keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
+    TCountDownForm* countDown = keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
+    main->setCountDownForm(countDown);
+    countDown->setReturnToIdle([main] { main->ReturnToIdle(); });
     main->setAboutForm(keep(m_aboutForm, std::make_unique<TAboutForm>(context, main)));
     TopSettingForm* editor =
         keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main, main->profileNames()));
