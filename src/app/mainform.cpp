@@ -53,9 +53,10 @@ TMainForm::TMainForm(const QString& appDir, const QStringList& arguments, QWidge
     connect(m_ui->sbtnAbout, &QToolButton::clicked, this, &TMainForm::sbtnAboutClick);
     ConnectPreferences();
     ConnectPreview();
-    ConnectJob();
 
     FormCreate(appDir);
+    // The job reads the encoder's path from the context that FormCreate sets.
+    ConnectJob();
     TakeSourceAtStartup();
 }
 

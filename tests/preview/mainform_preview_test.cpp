@@ -5,7 +5,7 @@
 #include "support/fakedialogs.h"
 #include "support/fakeshell.h"
 #include "support/tempprogramdir.h"
-#include "testmedia.h"
+#include "support/testmedia.h"
 #include "widgets/dstrackbar.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "preview/mediagraph.h"
-#include "testmedia.h"
+#include "support/testmedia.h"
 
 #include <QMediaPlayer>
 #include <QSignalSpy>

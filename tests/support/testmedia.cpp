@@ -1,4 +1,4 @@
-#include "testmedia.h"
+#include "support/testmedia.h"
 
 #include <QDir>
 #include <QProcess>
