@@ -47,6 +47,19 @@ private:
     void sbtnAboutClick();
 
     // Output profiles
+public:
+    // The names of the profile list, in its order.
+    QStringList profileNames() const;
+    // The profile editor, which this window keeps loaded with the profile of its own list; attached once at
+    // start-up, which also connects the list and the "Detail" button.
+    void attachProfileEditor(class TopSettingForm* editor);
+    class TopSettingForm* profileEditor() const { return m_opSettingForm; }
+
+private:
+    void cmbProfileChange();
+    void BitBtn1Click();
+    // FormShow: the first showing loads the chosen profile into the editor.
+    void showEvent(QShowEvent* event) override;
 
     // Preferences
 public:
@@ -80,6 +93,8 @@ private:
     QWidget* m_aboutForm = nullptr;
 
     // Output profiles
+    class TopSettingForm* m_opSettingForm = nullptr;
+    bool m_shown = false;
 
     // Preferences
     TSettingForm* m_settingForm = nullptr;

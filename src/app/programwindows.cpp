@@ -23,8 +23,16 @@ ProgramWindows::ProgramWindows(const QString& appDir, const QStringList& argumen
     main->attachSettingForm(settings);
     keep(m_countDownForm, std::make_unique<TCountDownForm>(context, main));
     main->setAboutForm(keep(m_aboutForm, std::make_unique<TAboutForm>(context, main)));
-    keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main));
-    keep(m_sizeForm, std::make_unique<TSizeForm>(context, main));
+    TopSettingForm* editor =
+        keep(m_opSettingForm, std::make_unique<TopSettingForm>(context, main, main->profileNames()));
+    TSizeForm* sizeForm =
+        keep(m_sizeForm, std::make_unique<TSizeForm>(context, main, editor->model().Rows(ProfileGrid::Video)));
+    QObject::connect(editor, &TopSettingForm::CustomSizeChosen, sizeForm, [sizeForm] {
+        sizeForm->show();
+        sizeForm->raise();
+        sizeForm->activateWindow();
+    });
+    main->attachProfileEditor(editor);
 }
 
 ProgramWindows::~ProgramWindows()

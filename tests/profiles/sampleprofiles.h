@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+
+// The made-up profile that the switch builder's worked example runs on.
+inline const QByteArray kWorkedExample = "[Main]\r\n"
+                                         "Type=avi\r\n"
+                                         "Para=4\r\n"
+                                         "0=Video Codec\r\n"
+                                         "1=Video Size\r\n"
+                                         "2=Audio Bitrate\r\n"
+                                         "3=Deinterlace\r\n"
+                                         "[Video Codec]\r\n"
+                                         "Sort=1\r\n"
+                                         "cmd=-vc\r\n"
+                                         "Caption=Codec A,Codec B,\r\n"
+                                         "Value=ca,cb,\r\n"
+                                         "Index=1\r\n"
+                                         "[Video Size]\r\n"
+                                         "Sort=1\r\n"
+                                         "cmd=-size\r\n"
+                                         "Caption=Original Size,320x240,Custom Size,\r\n"
+                                         "Value=,320x240,,\r\n"
+                                         "Index=0\r\n"
+                                         "[Audio Bitrate]\r\n"
+                                         "Sort=2\r\n"
+                                         "cmd=-ab\r\n"
+                                         "List=0\r\n"
+                                         "Caption=128\r\n"
+                                         "Value=128\r\n"
+                                         "[Deinterlace]\r\n"
+                                         "Sort=3\r\n"
+                                         "cmd=-deint\r\n"
+                                         "ReadOnly=1\r\n"
+                                         "List=0\r\n"
+                                         "Caption=On\r\n"
+                                         "Value=\"\\\"\r\n";
