@@ -3,9 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <cerrno>
 #include <gtest/gtest.h>
-#include <signal.h>
 
 bool ScriptedHost::confirmOverwrite(const QString& outputPath)
 {
@@ -41,39 +39,22 @@ SplitJobRig::SplitJobRig()
 
 void SplitJobRig::writeFakeEncoder(const QByteArray& body) const
 {
-    const QByteArray script = "#!/bin/sh\n"
-                              "dir=$(dirname \"$0\")\n"
-                              "run=$(( $(cat \"$dir/runs\" 2>/dev/null || echo 0) + 1 ))\n"
-                              "echo \"$run\" > \"$dir/runs\"\n"
-                              "printf '%s\\n' \"$@\" > \"$dir/args$run.txt\"\n"
-                              "echo $$ > \"$dir/pid$run\"\n"
-                              "for output in \"$@\"; do :; done\n" +
-                              body + "\n";
-    program.writeFile("wmaspi.dll", script);
-    QFile::setPermissions(program.path("wmaspi.dll"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser);
+    encoder.write(body);
 }
 
 int SplitJobRig::runs() const
 {
-    QFile file(program.path("runs"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
+    return encoder.runs();
 }
 
 QStringList SplitJobRig::arguments(int run) const
 {
-    QFile file(program.path(QStringLiteral("args%1.txt").arg(run)));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
-    text.chop(1); // the newline after the last argument
-    return text.split(QLatin1Char('\n'));
+    return encoder.arguments(run);
 }
 
 qint64 SplitJobRig::pid(int run) const
 {
-    QFile file(program.path(QStringLiteral("pid%1").arg(run)));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+    return encoder.pid(run);
 }
 
 SplitPlan SplitJobRig::plan(const char* start, const char* end, SplitMode mode, const char* sections)
@@ -109,9 +90,4 @@ bool SplitJobRig::waitForEnd(int timeoutMs) const
 bool SplitJobRig::waitForProgress(int timeoutMs) const
 {
     return QTest::qWaitFor([this] { return !progress.isEmpty(); }, timeoutMs);
-}
-
-bool ProcessAlive(qint64 pid)
-{
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }

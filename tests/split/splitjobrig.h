@@ -4,6 +4,7 @@
 #include "split/splitjob.h"
 #include "split/splitjobhost.h"
 #include "split/splitplan.h"
+#include "support/fakeencoder.h"
 #include "support/tempprogramdir.h"
 
 #include <QByteArray>
@@ -38,8 +39,7 @@ class SplitJobRig final
 public:
     SplitJobRig();
 
-    // Writes wmaspi.dll as a shell script. It keeps its arguments in argsN.txt and its pid in pidN (N
-    // counting the runs), then runs `body` with $run = N and $output = its last argument.
+    // Writes wmaspi.dll as a FakeEncoder running `body`.
     void writeFakeEncoder(const QByteArray& body) const;
     int runs() const;
     QStringList arguments(int run) const;
@@ -56,6 +56,7 @@ public:
     QString outputDir;
 
     TempProgramDir program;
+    FakeEncoder encoder{program};
     ScriptedHost host;
     AppContext context;
     std::unique_ptr<SplitJob> job;
@@ -65,6 +66,3 @@ public:
     QList<PieceReport> pieces;
     std::optional<SplitJobEnd> end;
 };
-
-// True while a process with this id exists.
-bool ProcessAlive(qint64 pid);
