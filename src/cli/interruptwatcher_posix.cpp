@@ -21,6 +21,10 @@ void onSignal(int signalNumber)
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
 }
 
+// A reader of standard output that goes away must not end the tool and leave its encoder running: writes then
+// fail instead. A handler, not SIG_IGN, so the encoder does not inherit the ignoring.
+void onBrokenPipe(int) {}
+
 } // namespace
 
 InterruptWatcher::InterruptWatcher(QObject* parent) : QObject(parent)
@@ -41,12 +45,15 @@ InterruptWatcher::InterruptWatcher(QObject* parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (int signalNumber : kWatched)
         ::sigaction(signalNumber, &action, nullptr);
+    action.sa_handler = onBrokenPipe;
+    ::sigaction(SIGPIPE, &action, nullptr);
 }
 
 InterruptWatcher::~InterruptWatcher()
 {
     for (int signalNumber : kWatched)
         std::signal(signalNumber, SIG_DFL);
+    std::signal(SIGPIPE, SIG_DFL);
     delete m_source;
     for (int& end : g_pipe) {
         if (end >= 0)

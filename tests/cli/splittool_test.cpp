@@ -167,6 +167,21 @@ TEST_F(SplitToolTest, CtrlCEndsTheEncoderAndExitsWith130)
     EXPECT_TRUE(lines(tool.readAllStandardError()).contains("Splitting was cancelled."));
 }
 
+TEST_F(SplitToolTest, GoesOnWhenTheReaderOfItsListGoesAway)
+{
+    // As in "brindlecut-split ... | head -1": the reader ends before the list is written.
+    QProcess tool;
+    QProcess reader;
+    tool.setStandardOutputProcess(&reader);
+    reader.start("true", QStringList{});
+    ASSERT_TRUE(reader.waitForFinished(10000));
+    rig.start(tool, {rig.sourcePath, "--sections", "3", "--output-dir", rig.outputDir});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tool.exitCode(), 0);
+    EXPECT_EQ(rig.outputs(), QStringList({"clip_Clip1.mp4", "clip_Clip2.mp4", "clip_Clip3.mp4"}));
+}
+
 TEST_F(SplitToolTest, AnEncoderThatCannotStartGivesStatusOne)
 {
     QFile::remove(rig.program.path("wmaspi.dll"));
