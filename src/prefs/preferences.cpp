@@ -11,6 +11,7 @@ const QString kOutputDir = QStringLiteral("Output Dir");
 const QString kAutoOpenDir = QStringLiteral("Auto Open Dir");
 const QString kAutoExit = QStringLiteral("Auto Exit");
 const QString kAutoTurnOff = QStringLiteral("Auto Turn Off");
+const QString kFastSeek = QStringLiteral("Fast Seek");
 const QString kProfile = QStringLiteral("Profile");
 
 QString SectionName(PreferencesSection section)
@@ -32,6 +33,7 @@ Preferences ReadPreferences(const IniFile& file, PreferencesSection section, con
     read.autoOpenDir = file.ReadBool(name, kAutoOpenDir, absent.autoOpenDir);
     read.autoExit = file.ReadBool(name, kAutoExit, absent.autoExit);
     read.autoTurnOff = file.ReadBool(name, kAutoTurnOff, absent.autoTurnOff);
+    read.fastSeek = file.ReadBool(name, kFastSeek, absent.fastSeek);
     return read;
 }
 
@@ -50,5 +52,6 @@ void WritePreferences(IniFile& file, const Preferences& preferences, std::int32_
     file.WriteBool(name, kAutoOpenDir, preferences.autoOpenDir);
     file.WriteBool(name, kAutoExit, preferences.autoExit);
     file.WriteBool(name, kAutoTurnOff, preferences.autoTurnOff);
+    file.WriteBool(name, kFastSeek, preferences.fastSeek);
     file.WriteInteger(name, kProfile, profileIndex);
 }

@@ -16,6 +16,7 @@ struct Preferences
     bool autoOpenDir = true;
     bool autoExit = true;
     bool autoTurnOff = true;
+    bool fastSeek = false; // the encoder seeks to each piece instead of decoding up to it
 };
 
 // "Main" is read and written; "Default" holds factory values that are only ever read.

@@ -53,6 +53,11 @@ bool TSettingForm::turnOff() const
     return m_ui->chkTurnoff->isChecked();
 }
 
+bool TSettingForm::fastSeek() const
+{
+    return m_ui->chkFastSeek->isChecked();
+}
+
 void TSettingForm::LoadPreferences(bool FromDefaults)
 {
     const IniFile file(m_context.PreferencesPath());
@@ -147,6 +152,7 @@ Preferences TSettingForm::shownPreferences() const
     shown.autoOpenDir = m_ui->chkOpenDir->isChecked();
     shown.autoExit = m_ui->chkExit->isChecked();
     shown.autoTurnOff = m_ui->chkTurnoff->isChecked();
+    shown.fastSeek = m_ui->chkFastSeek->isChecked();
     return shown;
 }
 
@@ -159,4 +165,5 @@ void TSettingForm::showPreferences(const Preferences& preferences)
     m_ui->chkOpenDir->setChecked(preferences.autoOpenDir);
     m_ui->chkExit->setChecked(preferences.autoExit);
     m_ui->chkTurnoff->setChecked(preferences.autoTurnOff);
+    m_ui->chkFastSeek->setChecked(preferences.fastSeek);
 }

@@ -25,6 +25,7 @@ public:
     bool openDir() const;   // open the output folder when a job is done
     bool autoExit() const;  // exit when a job is done
     bool turnOff() const;   // power off when a job is done; wins over autoExit
+    bool fastSeek() const;  // the encoder seeks to each piece instead of decoding up to it
 
     // Fills the controls from "Default" or "Main", and selects the profile saved in "Main" in the main window.
     void LoadPreferences(bool FromDefaults);

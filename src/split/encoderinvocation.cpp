@@ -4,9 +4,11 @@
 
 QString EncoderCommand(const EncoderInvocation& invocation)
 {
-    return QStringLiteral(" -y -i \"") + invocation.sourcePath + QStringLiteral("\" -ss ") + invocation.startText +
-           QStringLiteral(" -t ") + invocation.lengthText + invocation.switches + QStringLiteral(" \"") +
-           invocation.outputPath + QLatin1Char('"');
+    const QString input = QStringLiteral(" -i \"") + invocation.sourcePath + QLatin1Char('"');
+    const QString seek = QStringLiteral(" -ss ") + invocation.startText;
+    return QStringLiteral(" -y") + (invocation.fastSeek ? seek + input : input + seek) + QStringLiteral(" -t ") +
+           invocation.lengthText + invocation.switches + QStringLiteral(" \"") + invocation.outputPath +
+           QLatin1Char('"');
 }
 
 QStringList EncoderArguments(const EncoderInvocation& invocation)
@@ -14,9 +16,12 @@ QStringList EncoderArguments(const EncoderInvocation& invocation)
     const QStringList input{QStringLiteral("-i"), invocation.sourcePath};
     const QStringList seek{QStringLiteral("-ss"), invocation.startText};
 
-    // The seek follows the input, so the encoder decodes up to the start and cuts there.
+    // After the input the encoder decodes up to the start and cuts there; before it, it seeks in the source.
     QStringList arguments{QStringLiteral("-y")};
-    arguments << input << seek;
+    if (invocation.fastSeek)
+        arguments << seek << input;
+    else
+        arguments << input << seek;
     arguments << QStringLiteral("-t") << invocation.lengthText;
     arguments << SplitWindowsCommandLine(invocation.switches);
     arguments << invocation.outputPath;

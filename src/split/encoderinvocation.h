@@ -11,10 +11,14 @@ struct EncoderInvocation
     QString lengthText;
     QString switches; // each switch with its own leading blank; may be empty
     QString outputPath;
+    // Seek in the source: "-ss" and the start stand before "-i", so the encoder jumps to the piece instead
+    // of decoding everything before it.
+    bool fastSeek = false;
 };
 
-// The command line as text: ' -y -i "source" -ss start -t length' + switches + ' "output"'. Shown and
-// compared, never parsed: the process gets EncoderArguments.
+// The command line as text: ' -y -i "source" -ss start -t length' + switches + ' "output"', or with a fast
+// seek ' -y -ss start -i "source" -t length' + switches + ' "output"'. Shown and compared, never parsed: the
+// process gets EncoderArguments.
 QString EncoderCommand(const EncoderInvocation& invocation);
 
 // The same command line as an argument vector. The source and the output are one argument each whatever

@@ -37,12 +37,13 @@ SplitJob::~SplitJob()
     }
 }
 
-void SplitJob::start(const SplitPlan& plan, const QString& switches)
+void SplitJob::start(const SplitPlan& plan, const QString& switches, const SplitJobOptions& options)
 {
     if (m_splitState != Idle)
         return;
     m_plan = plan;
     m_switches = switches;
+    m_options = options;
     m_nextPiece = 1;
     m_failedPieces.clear();
     m_currentPosition = 0;
@@ -93,8 +94,9 @@ void SplitJob::runNextPiece()
         m_pieceOutputPath = outputPath;
         m_progress = EncoderProgress(n, m_plan->PieceCount(), m_plan->PieceLength(mode));
         m_tail.clear();
-        const EncoderInvocation invocation{m_plan->sourcePath(), m_plan->startText(n, mode), m_plan->lengthText(mode),
-                                           m_switches, outputPath};
+        EncoderInvocation invocation{m_plan->sourcePath(), m_plan->startText(n, mode), m_plan->lengthText(mode),
+                                     m_switches, outputPath};
+        invocation.fastSeek = m_options.fastSeek;
         m_encoderCommand = EncoderCommand(invocation);
         Q_EMIT pieceStarted(n, m_plan->processingLabel(n, mode));
         if (m_splitState == CancelRequested)

@@ -5,6 +5,7 @@
 #include "split/outputtail.h"
 #include "split/piecereport.h"
 #include "split/splitjobend.h"
+#include "split/splitjoboptions.h"
 #include "split/splitplan.h"
 
 #include <QList>
@@ -41,7 +42,7 @@ public:
     ~SplitJob() override;
 
     // Starts the job in state Idle: SplitState becomes Running and the first piece begins.
-    void start(const SplitPlan& plan, const QString& switches);
+    void start(const SplitPlan& plan, const QString& switches, const SplitJobOptions& options = {});
     // The user's cancel: SplitState becomes CancelRequested and the encoder is asked to end at once.
     // ended(Cancelled) follows when it has ended.
     void cancel();
@@ -83,6 +84,7 @@ private:
     int m_splitState = Idle;
     std::optional<SplitPlan> m_plan;
     QString m_switches;
+    SplitJobOptions m_options;
     int m_nextPiece = 1;
     bool m_advancing = false; // inside runNextPiece, which notices a cancel itself
     QList<PieceReport> m_failedPieces;

@@ -1,6 +1,7 @@
 #include "split/splitplan.h"
 
 #include "platform/numbers.h"
+#include "split/splitcheck.h"
 #include "split/timecode.h"
 
 #include <QFileInfo>
@@ -9,11 +10,6 @@
 namespace {
 
 constexpr double kInvalidTime = -1.0;
-
-SplitRefusal refusal(const char* caption, const char* text, const char* focus = "")
-{
-    return {QString::fromLatin1(caption), QString::fromLatin1(text), QString::fromLatin1(focus)};
-}
 
 bool fileExists(const QString& path)
 {
@@ -31,33 +27,33 @@ bool folderExists(const QString& path)
 std::variant<SplitPlan, SplitRefusal> SplitPlan::Make(const SplitInputs& inputs)
 {
     if (!fileExists(inputs.sourcePath))
-        return refusal("Invalid File", "Please specify a valid input video file.", "edtSource");
+        return RefusalFor(SplitCheck::SourceFile);
 
     const double start = TimeCodeToSeconds(inputs.startText);
     if (start == kInvalidTime || !(static_cast<double>(inputs.durationMs) / 1000.0 > start))
-        return refusal("Invalid Start Time", "Please varify the Start Time you selected.");
+        return RefusalFor(SplitCheck::StartTime);
 
     const double end = TimeCodeToSeconds(inputs.endText);
     if (end == kInvalidTime || !(end > 0))
-        return refusal("Invalid End Time", "Please varify the End Time you selected.");
+        return RefusalFor(SplitCheck::EndTime);
 
     const double rangeLength = end - start;
     if (!(rangeLength > 0))
-        return refusal("Invalid Time", "The End Time should be later than the Start Time.");
+        return RefusalFor(SplitCheck::Range);
 
     std::int32_t pieceCount = 1;
     if (inputs.mode != SplitMode::OneClip) {
         const std::optional<std::int32_t> sections = ParseInteger(inputs.sectionText);
         if (!sections)
-            return refusal("Invalid Section", "Please specify a valid section quantity.", "edtSectionQty");
+            return RefusalFor(SplitCheck::Sections);
         pieceCount = *sections;
     }
 
     if (!fileExists(inputs.profilePath))
-        return refusal("Invalid Output Path", "Please select a valid output profile.", "cmbProfile");
+        return RefusalFor(SplitCheck::Profile);
 
     if (!folderExists(inputs.outputDir))
-        return refusal("Invalid Output Path", "Please specify a valid output path.", "edtOutputDir");
+        return RefusalFor(SplitCheck::OutputFolder);
 
     SplitPlan plan;
     plan.m_sourcePath = inputs.sourcePath;

@@ -59,7 +59,7 @@ TEST_F(MainFormPreferencesTest, StartsWithoutAFileAndSavesTheControlsInForceOnCl
     find<QComboBox>(main, "cmbProfile")->setCurrentIndex(1);
     EXPECT_TRUE(main.close());
     EXPECT_EQ(file(), "[Main]\nPreview=1\nOverwrite=1\nAptotic=1\nOutput Dir=" + program.appDir().toUtf8() +
-                          "\nAuto Open Dir=1\nAuto Exit=1\nAuto Turn Off=0\nProfile=1\n");
+                          "\nAuto Open Dir=1\nAuto Exit=1\nAuto Turn Off=0\nFast Seek=0\nProfile=1\n");
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 

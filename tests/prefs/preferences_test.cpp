@@ -19,6 +19,7 @@ TEST(Preferences, MissingFileReadsAsEveryBoxCheckedTheProgramFolderAndTheFirstPr
     const Preferences read = readMain(program);
     EXPECT_TRUE(read.preview && read.overwrite && read.aptotic && read.autoOpenDir && read.autoExit &&
                 read.autoTurnOff);
+    EXPECT_FALSE(read.fastSeek);
     EXPECT_EQ(read.outputDir, program.appDir());
     EXPECT_EQ(ReadProfileIndex(IniFile(program.path("Preferences.ini"))), 0);
 }
@@ -28,7 +29,7 @@ TEST(Preferences, EachKeyIsReadFromItsSectionAndTheProfileAlwaysFromMain)
     const TempProgramDir program;
     program.writeFile("Preferences.ini", "[Main]\n"
                                          "Preview=0\nOverwrite=1\nAptotic=0\nOutput Dir=/main/\n"
-                                         "Auto Open Dir=0\nAuto Exit=1\nAuto Turn Off=0\nProfile=3\n"
+                                         "Auto Open Dir=0\nAuto Exit=1\nAuto Turn Off=0\nFast Seek=1\nProfile=3\n"
                                          "[Default]\n"
                                          "Preview=1\nOverwrite=0\nAptotic=1\nOutput Dir=\n"
                                          "Auto Open Dir=1\nAuto Exit=0\nAuto Turn Off=1\nProfile=5\n");
@@ -42,6 +43,7 @@ TEST(Preferences, EachKeyIsReadFromItsSectionAndTheProfileAlwaysFromMain)
     EXPECT_FALSE(main.autoOpenDir);
     EXPECT_TRUE(main.autoExit);
     EXPECT_FALSE(main.autoTurnOff);
+    EXPECT_TRUE(main.fastSeek);
 
     const Preferences defaults = ReadPreferences(file, PreferencesSection::Default, program.appDir());
     EXPECT_TRUE(defaults.preview);
@@ -51,6 +53,7 @@ TEST(Preferences, EachKeyIsReadFromItsSectionAndTheProfileAlwaysFromMain)
     EXPECT_TRUE(defaults.autoOpenDir);
     EXPECT_FALSE(defaults.autoExit);
     EXPECT_TRUE(defaults.autoTurnOff);
+    EXPECT_FALSE(defaults.fastSeek); // absent here
 
     EXPECT_EQ(ReadProfileIndex(file), 3);
 }

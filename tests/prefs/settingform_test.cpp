@@ -86,6 +86,7 @@ TEST_F(SettingFormTest, LaysOutTheWindowWithItsTextsAndTabOrder)
         {"chkOpenDir", {24, 158}, 276, "Open the output directory when the task is completed. "},
         {"chkExit", {24, 190}, 238, "Exit the program when the task is completed."},
         {"chkTurnoff", {24, 222}, 262, "Turn off the computer when the task is completed."},
+        {"chkFastSeek", {24, 254}, 200, "Seek directly to each piece (faster)."},
         {"btnDefault", {16, 291}, 89, "&Load Default"},
         {"btnOK", {176, 291}, 75, "&OK"},
         {"btnCancel", {260, 291}, 75, "&Cancel"},
@@ -108,8 +109,9 @@ TEST_F(SettingFormTest, LaysOutTheWindowWithItsTextsAndTabOrder)
     QStringList tabOrder;
     for (QWidget* w = form->nextInFocusChain(); w != form.get(); w = w->nextInFocusChain())
         tabOrder.append(w->objectName());
-    EXPECT_EQ(tabOrder, QStringList({"chkPreview", "chkOverwrite", "chkoutputdir", "edtOutputDir", "chkExit",
-                                     "chkOpenDir", "chkTurnoff", "btnDefault", "btnOK", "btnCancel", "bbtnBrowse"}));
+    EXPECT_EQ(tabOrder,
+              QStringList({"chkPreview", "chkOverwrite", "chkoutputdir", "edtOutputDir", "chkExit", "chkOpenDir",
+                           "chkTurnoff", "chkFastSeek", "btnDefault", "btnOK", "btnCancel", "bbtnBrowse"}));
 }
 
 TEST_F(SettingFormTest, CaptionsFitTheirControlsUnderTheSkin)
@@ -120,8 +122,8 @@ TEST_F(SettingFormTest, CaptionsFitTheirControlsUnderTheSkin)
     ApplySkin(*qApp);
     {
         const auto form = create();
-        for (const char* name : {"chkOverwrite", "chkoutputdir", "chkOpenDir", "chkExit", "chkTurnoff", "bbtnBrowse",
-                                 "btnDefault", "btnOK", "btnCancel"}) {
+        for (const char* name : {"chkOverwrite", "chkoutputdir", "chkOpenDir", "chkExit", "chkTurnoff", "chkFastSeek",
+                                 "bbtnBrowse", "btnDefault", "btnOK", "btnCancel"}) {
             auto* control = form->findChild<QAbstractButton*>(name);
             control->ensurePolished();
             EXPECT_LE(control->sizeHint().width(), control->width()) << name;
@@ -138,6 +140,7 @@ TEST_F(SettingFormTest, WithoutAFileEveryBoxIsCheckedAndTheFirstSaveWritesMainOn
     for (const char* name : kCheckBoxes)
         EXPECT_TRUE(box(*form, name)->isChecked()) << name;
     EXPECT_TRUE(form->overwrite() && form->openDir() && form->autoExit() && form->turnOff());
+    EXPECT_FALSE(form->fastSeek()); // absent means off
     EXPECT_EQ(edit(*form)->text(), program.appDir());
     EXPECT_EQ(profiles->currentIndex(), 0);
     EXPECT_EQ(outputDir->text(), program.appDir()); // the fixed output folder is on
@@ -146,7 +149,7 @@ TEST_F(SettingFormTest, WithoutAFileEveryBoxIsCheckedAndTheFirstSaveWritesMainOn
     form->show();
     click(*form, "btnOK");
     EXPECT_EQ(file(), "[Main]\nPreview=1\nOverwrite=1\nAptotic=1\nOutput Dir=" + program.appDir().toUtf8() +
-                          "\nAuto Open Dir=1\nAuto Exit=1\nAuto Turn Off=1\nProfile=0\n");
+                          "\nAuto Open Dir=1\nAuto Exit=1\nAuto Turn Off=1\nFast Seek=0\nProfile=0\n");
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -166,6 +169,7 @@ TEST_F(SettingFormTest, ShippedFileHoldsSafeFactoryValuesInBothSections)
         EXPECT_TRUE(box(*form, "chkOpenDir")->isChecked());
         EXPECT_FALSE(box(*form, "chkExit")->isChecked());
         EXPECT_FALSE(box(*form, "chkTurnoff")->isChecked());
+        EXPECT_TRUE(box(*form, "chkFastSeek")->isChecked());
         EXPECT_EQ(edit(*form)->text(), program.appDir());
     }
     EXPECT_EQ(profiles->currentIndex(), 0);
@@ -204,11 +208,14 @@ TEST_F(SettingFormTest, OkSavesAndCopiesTheFolderOnlyWhenItIsFixed)
         box(*form, "chkPreview")->setChecked(false);
         box(*form, "chkExit")->setChecked(true);
         box(*form, "chkTurnoff")->setChecked(true);
+        box(*form, "chkFastSeek")->setChecked(true);
         edit(*form)->setText("/typed");
         click(*form, "btnOK");
 
-        EXPECT_EQ(file(), QByteArray("[Main]\nPreview=0\nOverwrite=0\nAptotic=") + (aptotic ? "1" : "0") +
-                              "\nOutput Dir=/typed\nAuto Open Dir=0\nAuto Exit=1\nAuto Turn Off=1\nProfile=1\n");
+        EXPECT_EQ(file(),
+                  QByteArray("[Main]\nPreview=0\nOverwrite=0\nAptotic=") + (aptotic ? "1" : "0") +
+                      "\nOutput Dir=/typed\nAuto Open Dir=0\nAuto Exit=1\nAuto Turn Off=1\nProfile=1\n"
+                      "Fast Seek=1\n"); // a key the file lacked goes to the end of its section
         EXPECT_EQ(outputDir->text(), aptotic ? "/typed" : "main field");
         EXPECT_FALSE(preview->isChecked());
         EXPECT_FALSE(form->isVisible());
@@ -272,11 +279,12 @@ TEST_F(SettingFormTest, LoadDefaultReadsTheDefaultsSavesNothingAndReselectsTheSa
         QByteArray defaults;
         bool checked;
         const char* folder;
+        bool fastSeek;
     } cases[] = {
-        {"", true, nullptr}, // no section: every box checked, the program folder
+        {"", true, nullptr, false}, // no section: every box checked but fast seek, the program folder
         {"[Default]\nPreview=0\nOverwrite=0\nAptotic=0\nOutput Dir=/factory/\nAuto Open Dir=0\nAuto Exit=0\n"
-         "Auto Turn Off=0\nProfile=0\n",
-         false, "/factory/"},
+         "Auto Turn Off=0\nFast Seek=1\nProfile=0\n",
+         false, "/factory/", true},
     };
     for (const auto& c : cases) {
         program.writeFile("Preferences.ini", kSaved + c.defaults);
@@ -287,6 +295,7 @@ TEST_F(SettingFormTest, LoadDefaultReadsTheDefaultsSavesNothingAndReselectsTheSa
         click(*form, "btnDefault");
         for (const char* name : kCheckBoxes)
             EXPECT_EQ(box(*form, name)->isChecked(), c.checked) << name;
+        EXPECT_EQ(form->fastSeek(), c.fastSeek);
         EXPECT_EQ(edit(*form)->text(), c.folder ? QString(c.folder) : program.appDir());
         EXPECT_EQ(profiles->currentIndex(), 2);
         EXPECT_TRUE(form->isVisible());

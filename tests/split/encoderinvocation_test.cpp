@@ -16,6 +16,29 @@ TEST(EncoderInvocation, BuildsTheCommandTextAndTheMatchingArgumentVector)
               QStringList({"-y", "-i", "/v/a\" -f x.mp4", "-ss", "0", "-t", "1", "/o/-a \"b\".mp4"}));
 }
 
+TEST(EncoderInvocation, FastSeekPutsTheSeekBeforeTheInputAndLeavesTheRestAsItIs)
+{
+    const struct
+    {
+        bool fastSeek;
+        const char* command;
+        QStringList arguments;
+    } cases[] = {
+        {false,
+         " -y -i \"/v/a b.mp4\" -ss 12.3 -t 7.75 -c:v copy \"/o/a_Clip1.mp4\"",
+         {"-y", "-i", "/v/a b.mp4", "-ss", "12.3", "-t", "7.75", "-c:v", "copy", "/o/a_Clip1.mp4"}},
+        {true,
+         " -y -ss 12.3 -i \"/v/a b.mp4\" -t 7.75 -c:v copy \"/o/a_Clip1.mp4\"",
+         {"-y", "-ss", "12.3", "-i", "/v/a b.mp4", "-t", "7.75", "-c:v", "copy", "/o/a_Clip1.mp4"}},
+    };
+    for (const auto& c : cases) {
+        EncoderInvocation invocation{"/v/a b.mp4", "12.3", "7.75", " -c:v copy", "/o/a_Clip1.mp4"};
+        invocation.fastSeek = c.fastSeek;
+        EXPECT_EQ(EncoderCommand(invocation), c.command) << c.fastSeek;
+        EXPECT_EQ(EncoderArguments(invocation), c.arguments) << c.fastSeek;
+    }
+}
+
 TEST(SplitWindowsCommandLine, FollowsTheWindowsQuotingAndBackslashRules)
 {
     const struct

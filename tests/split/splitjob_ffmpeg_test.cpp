@@ -31,13 +31,24 @@ double durationOf(const QString& ffprobe, const QString& path)
     return output.trimmed().toDouble();
 }
 
+// The MD5 of the first decoded picture at or after `from` seconds, decoding from the file's start.
+QByteArray firstPictureDigest(const QString& ffmpeg, const QString& path, int from = 0)
+{
+    QByteArray output;
+    if (!runTool(ffmpeg,
+                 {"-v", "error", "-i", path, "-ss", QString::number(from), "-an", "-frames:v", "1", "-f", "md5", "-"},
+                 &output))
+        return "(failed)";
+    return output.trimmed();
+}
+
 // The real encoder over a generated 30-second video with sound.
 class RealEncoderTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        const QString ffmpeg = QStandardPaths::findExecutable("ffmpeg");
+        ffmpeg = QStandardPaths::findExecutable("ffmpeg");
         ffprobe = QStandardPaths::findExecutable("ffprobe");
         if (ffmpeg.isEmpty() || ffprobe.isEmpty())
             GTEST_SKIP() << "ffmpeg and ffprobe are needed";
@@ -67,6 +78,7 @@ protected:
     }
 
     SplitJobRig rig;
+    QString ffmpeg;
     QString ffprobe;
 };
 
@@ -86,6 +98,22 @@ TEST_F(RealEncoderTest, EqualSectionsTileTheRange)
         sum += duration;
     }
     EXPECT_NEAR(sum, 30, 3 * kFrame);
+}
+
+TEST_F(RealEncoderTest, FastSeekCutsEachSectionAtItsFrame)
+{
+    // Lossless, so a piece's first picture is the source's picture at the piece's start, bit for bit.
+    rig.start(rig.plan("00:00:03", "00:00:27", SplitMode::EqualSections, "3"),
+              " -c:v libx264 -preset ultrafast -qp 0 -c:a aac", {.fastSeek = true});
+    ASSERT_TRUE(rig.waitForEnd(120000));
+    ASSERT_EQ(rig.end->kind, SplitJobEnd::Kind::Completed);
+    ASSERT_TRUE(rig.end->failedPieces.isEmpty()) << DescribeFailedPieces(rig.end->failedPieces).toStdString();
+    for (int n = 1; n <= 3; ++n) {
+        const QString piece = rig.outputDir + QStringLiteral("/source_Clip%1.mp4").arg(n);
+        EXPECT_NEAR(durationOf(ffprobe, piece), 8, kFrame) << "piece " << n;
+        EXPECT_EQ(firstPictureDigest(ffmpeg, piece), firstPictureDigest(ffmpeg, rig.sourcePath, 3 + 8 * (n - 1)))
+            << "piece " << n;
+    }
 }
 
 TEST_F(RealEncoderTest, OneClipHasTheRangesLength)

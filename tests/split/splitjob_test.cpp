@@ -58,6 +58,24 @@ TEST(SplitJob, RunsTheSectionsInOrderWithLabelsProgressAndArguments)
     EXPECT_EQ(rig.job->totalPosition(), 83);
 }
 
+TEST(SplitJob, FastSeekHandsTheEncoderTheSeekBeforeTheInputForEveryPiece)
+{
+    SplitJobRig rig;
+    rig.encoder.write(kHalfwayEncoder);
+    rig.start(rig.plan("00:00:00", "00:00:10", SplitMode::EqualSections, "2"), " -c:v copy", {.fastSeek = true});
+    ASSERT_TRUE(rig.waitForEnd());
+
+    EXPECT_EQ(rig.end->kind, Kind::Completed);
+    const QString clip1 = rig.outputDir + "/a_Clip1.mp4";
+    const QString clip2 = rig.outputDir + "/a_Clip2.mp4";
+    EXPECT_EQ(rig.encoder.arguments(1),
+              QStringList({"-y", "-ss", "0", "-i", rig.sourcePath, "-t", "5", "-c:v", "copy", clip1}));
+    EXPECT_EQ(rig.encoder.arguments(2),
+              QStringList({"-y", "-ss", "5", "-i", rig.sourcePath, "-t", "5", "-c:v", "copy", clip2}));
+    EXPECT_EQ(rig.job->encoderCommand(),
+              QString(" -y -ss 5 -i \"%1\" -t 5 -c:v copy \"%2\"").arg(rig.sourcePath, clip2));
+}
+
 TEST(SplitJob, ParsesTheOutputInChunksOfAtMost4095Bytes)
 {
     SplitJobRig rig;

@@ -55,9 +55,9 @@ SplitPlan SplitJobRig::plan(const char* start, const char* end, SplitMode mode, 
     return std::get<SplitPlan>(result);
 }
 
-void SplitJobRig::start(const SplitPlan& plan, const QString& switches)
+void SplitJobRig::start(const SplitPlan& plan, const QString& switches, const SplitJobOptions& options)
 {
-    job->start(plan, switches);
+    job->start(plan, switches, options);
 }
 
 bool SplitJobRig::waitForEnd(int timeoutMs) const

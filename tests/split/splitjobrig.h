@@ -41,7 +41,7 @@ public:
 
     // A plan over the source (one hour long) and the output folder; the host reports its mode.
     SplitPlan plan(const char* start, const char* end, SplitMode mode, const char* sections = "1");
-    void start(const SplitPlan& plan, const QString& switches = {});
+    void start(const SplitPlan& plan, const QString& switches = {}, const SplitJobOptions& options = {});
     // Processes events until the job has ended, at most `timeoutMs`.
     bool waitForEnd(int timeoutMs = 10000) const;
     bool waitForProgress(int timeoutMs = 10000) const;
