@@ -10,6 +10,7 @@
 #include "split/splitinputs.h"
 #include "split/splitjob.h"
 #include "split/splitjobend.h"
+#include "split/splitjoboptions.h"
 #include "split/splitplan.h"
 #include "ui_mainform.h"
 
@@ -142,7 +143,9 @@ void TMainForm::RunSplitJob(const QString& profilePath, const QString& switches)
         return;
     }
     EnterRunningState();
-    m_job->start(std::get<SplitPlan>(made), switches);
+    SplitJobOptions options;
+    options.fastSeek = m_settingForm && m_settingForm->fastSeek();
+    m_job->start(std::get<SplitPlan>(made), switches, options);
 }
 
 void TMainForm::EnterRunningState()

@@ -150,6 +150,14 @@ TEST_F(JobTest, EqualSectionsRunInTheRunningLookAndEndWithTheSuccessMessage)
     expectIdleLook();
 }
 
+TEST_F(JobTest, FastSeekPreferencePutsTheSeekBeforeTheInput)
+{
+    setting("chkFastSeek")->setChecked(true);
+    pressStart();
+    ASSERT_TRUE(waitForIdle());
+    EXPECT_EQ(encoder.arguments(1).mid(0, 7), QStringList({"-y", "-ss", "2", "-i", source, "-t", "6"}));
+}
+
 TEST_F(JobTest, BuilderErrorStopsTheStartBeforeAnyCheck)
 {
     program.writeFile("Profiles/Broken.apf", "[Main]\nPara=1\n0=Codec\n[Codec]\nSort=1\ncmd=-c:v\n"
