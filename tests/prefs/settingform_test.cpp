@@ -1,5 +1,6 @@
 #include "app/skin.h"
 #include "fakefolderdialog.h"
+#include "platform/paths.h"
 #include "prefs/settingform.h"
 #include "support/fakedialogs.h"
 #include "support/tempprogramdir.h"
@@ -159,6 +160,10 @@ TEST_F(SettingFormTest, ShippedFileHoldsSafeFactoryValuesInBothSections)
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     program.writeFile("Preferences.ini", shipped.readAll());
     outputDir->setText("untouched");
+    // The saved position is an index into the list of the shipped profiles, as the main window lists them.
+    profiles->clear();
+    for (const QString& name : ListFilesWithExtension(BRINDLECUT_SOURCE_DIR "/data/Profiles", ".apf"))
+        profiles->addItem(NameWithoutExtension(name));
     const auto form = create();
 
     for (bool fromDefaults : {false, true}) {
@@ -172,7 +177,7 @@ TEST_F(SettingFormTest, ShippedFileHoldsSafeFactoryValuesInBothSections)
         EXPECT_TRUE(box(*form, "chkFastSeek")->isChecked());
         EXPECT_EQ(edit(*form)->text(), program.appDir());
     }
-    EXPECT_EQ(profiles->currentIndex(), 0);
+    EXPECT_EQ(profiles->currentText(), "MP4 - H.264 and AAC");
     EXPECT_EQ(outputDir->text(), "untouched"); // no fixed output folder
 }
 
