@@ -5,7 +5,8 @@
 # seconds, the ratios to the anchor and the stream copy's speed in multiples of real time.
 #
 # Usage: bench/split_bench.sh [BUILD_DIR]      (default: build; needs ffmpeg and a built brindlecut-split)
-# REPEAT=n runs every case n times and keeps the fastest (default 1); LENGTH=n shortens the source.
+# REPEAT=n runs every case n times and keeps the fastest (default 1); LENGTH=n shortens the source and
+# SECTIONS="1 5" times only those section counts, for quick checks.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,7 +14,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 tool=$build/program/brindlecut-split
 repeat=${REPEAT:-1}
 length=${LENGTH:-300} # seconds; LENGTH=n makes a shorter source for a quick check
-sections_list=(1 5 20)
+read -r -a sections_list <<< "${SECTIONS:-1 5 20}" # SECTIONS="1 5" times fewer rows
 reencode_profile="MP4 - H.264 and AAC"
 copy_profile="Settings of the source file."
 # The re-encode rows and the anchor share this choice, so the encoder does the same work in both.
@@ -85,7 +86,8 @@ time_anchor() {
   local -a cut=(-segment_time 1000000)
   if [ "$sections" -gt 1 ]; then
     local times
-    times=$(awk -v n="$sections" -v l="$length" 'BEGIN { for (i = 1; i < n; i++) printf "%s%.15g", (i > 1 ? "," : ""), i * l / n }')
+    times=$(awk -v n="$sections" -v l="$length" \
+      'BEGIN { for (i = 1; i < n; i++) printf "%s%.15g", (i > 1 ? "," : ""), i * l / n }')
     cut=(-force_key_frames "$times" -segment_times "$times")
   fi
   local start end
@@ -95,7 +97,10 @@ time_anchor() {
   end=$(now)
   local written
   written=$(find "$out" -name 'piece*.mp4' | wc -l)
-  [ "$written" -eq "$sections" ] || { echo "split_bench: the anchor wrote $written segments, not $sections" >&2; exit 1; }
+  if [ "$written" -ne "$sections" ]; then
+    echo "split_bench: the anchor wrote $written segments, not $sections" >&2
+    exit 1
+  fi
   elapsed "$start" "$end"
 }
 
@@ -104,8 +109,9 @@ for sections in "${sections_list[@]}"; do
   exact="" fast="" copy="" anchor=""
   for ((run = 1; run <= repeat; run++)); do
     echo "$sections sections, run $run: exact seek, fast seek, stream copy, anchor..." >&2
-    exact=$(fastest "$exact" "$(time_job --sections "$sections" --profile "$reencode_profile" --set "$reencode_choice" --exact-seek)")
-    fast=$(fastest "$fast" "$(time_job --sections "$sections" --profile "$reencode_profile" --set "$reencode_choice" --fast-seek)")
+    reencode=(--sections "$sections" --profile "$reencode_profile" --set "$reencode_choice")
+    exact=$(fastest "$exact" "$(time_job "${reencode[@]}" --exact-seek)")
+    fast=$(fastest "$fast" "$(time_job "${reencode[@]}" --fast-seek)")
     anchor=$(fastest "$anchor" "$(time_anchor "$sections")")
     copy=$(fastest "$copy" "$(time_job --sections "$sections" --profile "$copy_profile" --fast-seek)")
   done

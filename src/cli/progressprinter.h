@@ -32,6 +32,6 @@ private:
     int m_columns;
     ProgressState m_state;
     bool m_lineOpen = false;
-    QString m_drawn; // the open line as last drawn
+    QString m_drawn;        // the open line as last drawn
     int m_plainTenths = -1; // the tenths of the piece that the last plain line showed
 };
